@@ -106,3 +106,35 @@ struct RECT {
 using LPRECT = RECT*;
 using LPCRECT = const RECT*;
 using LPPOINT = POINT*;
+
+struct SYSTEMTIME {
+    WORD wYear = 0;
+    WORD wMonth = 0;
+    WORD wDayOfWeek = 0;
+    WORD wDay = 0;
+    WORD wHour = 0;
+    WORD wMinute = 0;
+    WORD wSecond = 0;
+    WORD wMilliseconds = 0;
+};
+using LPSYSTEMTIME = SYSTEMTIME*;
+
+// Handles are distinct pointer types, as with STRICT in the Windows headers.
+#define DECLARE_HANDLE(name)                                                                       \
+    struct name##__ {                                                                              \
+        int unused;                                                                                \
+    };                                                                                             \
+    using name = name##__*
+DECLARE_HANDLE(HWND);
+DECLARE_HANDLE(HINSTANCE);
+DECLARE_HANDLE(HICON);
+DECLARE_HANDLE(HMENU);
+DECLARE_HANDLE(HDC);
+DECLARE_HANDLE(HHOOK);
+DECLARE_HANDLE(HFONT);
+DECLARE_HANDLE(HBRUSH);
+DECLARE_HANDLE(HBITMAP);
+using HMODULE = HINSTANCE;
+using HCURSOR = HICON;
+using HANDLE = void*;
+using HGDIOBJ = void*;
