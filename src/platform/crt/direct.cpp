@@ -10,5 +10,5 @@ int _mkdir(const char* dirname) {
         errno = EINVAL;
         return -1;
     }
-    return ::mkdir(crt::ToLinuxPath(dirname).c_str(), 0777) == 0 ? 0 : -1;
+    return ::mkdir(mw::crt::ToLinuxPath(dirname).c_str(), 0777) == 0 ? 0 : -1;
 }

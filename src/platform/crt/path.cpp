@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-namespace crt {
+namespace mw::crt {
 
 namespace {
 
@@ -49,4 +49,4 @@ std::string ToWindowsPath(std::string_view linuxPath) {
     return out;
 }
 
-} // namespace crt
+} // namespace mw::crt

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace crt {
+namespace mw::crt {
 
 std::string ToLinuxPath(std::string_view windowsPath);
 
@@ -20,4 +20,4 @@ std::string ToLinuxPath(std::string_view windowsPath);
 // the last backslash is the file name. ToLinuxPath maps it back to the same Linux path.
 std::string ToWindowsPath(std::string_view linuxPath);
 
-} // namespace crt
+} // namespace mw::crt

@@ -133,7 +133,7 @@ errno_t fopen_s(FILE** pFile, const char* filename, const char* mode) {
     if (!parsed) {
         return EINVAL;
     }
-    FILE* file = std::fopen(crt::ToLinuxPath(filename).c_str(), parsed->posix.c_str());
+    FILE* file = std::fopen(mw::crt::ToLinuxPath(filename).c_str(), parsed->posix.c_str());
     if (file == nullptr) {
         return errno != 0 ? errno : EIO;
     }

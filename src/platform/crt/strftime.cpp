@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-namespace crt {
+namespace mw::crt {
 
 namespace {
 
@@ -164,4 +164,4 @@ std::string FormatTime(std::string_view format, const std::tm& tm) {
     return out;
 }
 
-} // namespace crt
+} // namespace mw::crt

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-namespace crt {
+namespace mw::crt {
 
 // "" when a field of tm lies outside its range (the Windows runtime refuses such a time).
 std::string FormatTime(std::string_view format, const std::tm& tm);
 
-} // namespace crt
+} // namespace mw::crt

@@ -40,7 +40,7 @@ std::optional<std::string> UserDataFolder() {
 
 std::optional<std::string> CommonDataFolder() {
     if (auto programData = Env("PROGRAMDATA")) {
-        return crt::ToLinuxPath(*programData);
+        return mw::crt::ToLinuxPath(*programData);
     }
     std::error_code ec;
     if (fs::is_directory(kSystemDataFolder, ec) && ::access(kSystemDataFolder, W_OK) == 0) {
@@ -71,7 +71,7 @@ HRESULT SHGetFolderPath(HWND, int csidl, HANDLE, DWORD, LPSTR pszPath) {
     if (!folder) {
         return E_FAIL;
     }
-    std::string windows = crt::ToWindowsPath(*folder);
+    std::string windows = mw::crt::ToWindowsPath(*folder);
     if (windows.size() >= MAX_PATH) {
         return E_FAIL;
     }

@@ -16,7 +16,7 @@ std::optional<std::string>& Override() {
 std::string ProgramPath() {
     std::error_code ec;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : crt::ToWindowsPath(exe.string());
+    return ec ? std::string() : mw::crt::ToWindowsPath(exe.string());
 }
 
 } // namespace
@@ -39,7 +39,7 @@ DWORD GetModuleFileName(HMODULE, LPSTR lpFilename, DWORD nSize) {
     return static_cast<DWORD>(path.size());
 }
 
-namespace shell {
+namespace mw::shell {
 
 ModuleFileNameOverride::ModuleFileNameOverride(std::string windowsPath)
     : m_previous(std::move(Override())) {
@@ -50,4 +50,4 @@ ModuleFileNameOverride::~ModuleFileNameOverride() {
     Override() = std::move(m_previous);
 }
 
-} // namespace shell
+} // namespace mw::shell

@@ -13,7 +13,7 @@
 // Returns 0 for a null buffer, nSize 0 or an unreadable program path.
 DWORD GetModuleFileName(HMODULE hModule, LPSTR lpFilename, DWORD nSize);
 
-namespace shell {
+namespace mw::shell {
 
 // While alive, GetModuleFileName reports windowsPath instead (for tests: "C:\x\tool.exe",
 // long paths). Overrides nest.
@@ -28,4 +28,4 @@ private:
     std::optional<std::string> m_previous;
 };
 
-} // namespace shell
+} // namespace mw::shell

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-namespace testing_env {
+namespace mw::testing_env {
 
 class EnvGuard {
 public:
@@ -69,4 +69,4 @@ private:
     std::filesystem::path m_path;
 };
 
-} // namespace testing_env
+} // namespace mw::testing_env

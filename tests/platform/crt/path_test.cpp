@@ -30,15 +30,15 @@ TEST(PathMapping, WindowsPathsReachTheLinuxFileSystem) {
         {"", ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(crt::ToLinuxPath(c.windows), c.linux) << c.windows;
+        EXPECT_EQ(mw::crt::ToLinuxPath(c.windows), c.linux) << c.windows;
     }
 }
 
 TEST(PathMapping, WindowsFormRoundTrips) {
     for (const char* linux : {"/proc/self/exe", "/var/lib/x y/z", "rel/a"}) {
-        std::string windows = crt::ToWindowsPath(linux);
+        std::string windows = mw::crt::ToWindowsPath(linux);
         EXPECT_EQ(windows.find('/'), std::string::npos) << windows;
-        EXPECT_EQ(crt::ToLinuxPath(windows), linux);
+        EXPECT_EQ(mw::crt::ToLinuxPath(windows), linux);
     }
 }
 

@@ -32,7 +32,7 @@ std::string ReadAll(FILE* f) {
 }
 
 TEST(FopenS, TextModeStoresEveryLineBreakAsCrLf) {
-    testing_env::TempDir dir;
+    mw::testing_env::TempDir dir;
     std::string path = dir / "log.txt";
     FILE* f = nullptr;
     ASSERT_EQ(fopen_s(&f, path.c_str(), "w+"), 0);
@@ -45,7 +45,7 @@ TEST(FopenS, TextModeStoresEveryLineBreakAsCrLf) {
 }
 
 TEST(FopenS, BinaryModeKeepsBytes) {
-    testing_env::TempDir dir;
+    mw::testing_env::TempDir dir;
     std::string path = dir / "bin";
     FILE* f = nullptr;
     ASSERT_EQ(fopen_s(&f, path.c_str(), "wb"), 0);
@@ -55,7 +55,7 @@ TEST(FopenS, BinaryModeKeepsBytes) {
 }
 
 TEST(FopenS, TextReadingTurnsCrLfBackIntoLf) {
-    testing_env::TempDir dir;
+    mw::testing_env::TempDir dir;
     std::string path = dir / "in.txt";
     // A lone CR stays; the pair straddles the 7-byte reads.
     WriteBytes(path, "abcdef\r\nx\ry\r\n\r\n");
@@ -66,7 +66,7 @@ TEST(FopenS, TextReadingTurnsCrLfBackIntoLf) {
 }
 
 TEST(FopenS, WritePlusEmptiesAndAppendKeeps) {
-    testing_env::TempDir dir;
+    mw::testing_env::TempDir dir;
     std::string path = dir / "f.txt";
     WriteBytes(path, "old\r\n");
 
@@ -86,8 +86,8 @@ TEST(FopenS, WritePlusEmptiesAndAppendKeeps) {
 }
 
 TEST(FopenS, WindowsPathIsMapped) {
-    testing_env::TempDir dir;
-    std::string windows = crt::ToWindowsPath(dir.path().string()) + "\\x.txt";
+    mw::testing_env::TempDir dir;
+    std::string windows = mw::crt::ToWindowsPath(dir.path().string()) + "\\x.txt";
     FILE* f = nullptr;
     ASSERT_EQ(fopen_s(&f, windows.c_str(), "wt"), 0);
     std::fclose(f);
@@ -95,7 +95,7 @@ TEST(FopenS, WindowsPathIsMapped) {
 }
 
 TEST(FopenS, FailuresReturnErrnoAndNullStream) {
-    testing_env::TempDir dir;
+    mw::testing_env::TempDir dir;
     struct Case {
         std::string path;
         const char* mode;
@@ -118,8 +118,8 @@ TEST(FopenS, FailuresReturnErrnoAndNullStream) {
 }
 
 TEST(Mkdir, CreatesOnceThroughAWindowsPath) {
-    testing_env::TempDir dir;
-    std::string windows = crt::ToWindowsPath(dir.path().string()) + "\\Ferncastle";
+    mw::testing_env::TempDir dir;
+    std::string windows = mw::crt::ToWindowsPath(dir.path().string()) + "\\Ferncastle";
     EXPECT_EQ(_mkdir(windows.c_str()), 0);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "Ferncastle"));
     errno = 0;

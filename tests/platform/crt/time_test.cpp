@@ -17,7 +17,7 @@ std::tm LocalTime(__time64_t t) {
 }
 
 TEST(FormatTime, MicrosoftCodesInTheCLocale) {
-    testing_env::TimeZoneGuard tz("America/New_York");
+    mw::testing_env::TimeZoneGuard tz("America/New_York");
     std::tm tm = LocalTime(kMarch14);
     struct Case {
         const char* format;
@@ -37,17 +37,17 @@ TEST(FormatTime, MicrosoftCodesInTheCLocale) {
         {"%Q %#Q 100%", "%Q %#Q 100%"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(crt::FormatTime(c.format, tm), c.expected) << c.format;
+        EXPECT_EQ(mw::crt::FormatTime(c.format, tm), c.expected) << c.format;
     }
 }
 
 TEST(FormatTime, HashFlagDropsLeadingZeros) {
-    testing_env::TimeZoneGuard tz("UTC");
+    mw::testing_env::TimeZoneGuard tz("UTC");
     std::tm tm = LocalTime(1325725385); // Thursday 5 January 2012 01:03:05 UTC
-    EXPECT_EQ(crt::FormatTime("%#d/%#m/%#y %#H:%#M:%#S %#j %#I", tm), "5/1/12 1:3:5 5 1");
-    EXPECT_EQ(crt::FormatTime("%d/%m/%y %H:%M:%S %j %I", tm), "05/01/12 01:03:05 005 01");
+    EXPECT_EQ(mw::crt::FormatTime("%#d/%#m/%#y %#H:%#M:%#S %#j %#I", tm), "5/1/12 1:3:5 5 1");
+    EXPECT_EQ(mw::crt::FormatTime("%d/%m/%y %H:%M:%S %j %I", tm), "05/01/12 01:03:05 005 01");
     // The long forms keep the day's two digits, as the runtime's C locale writes them.
-    EXPECT_EQ(crt::FormatTime("%#c", tm), "Thursday, January 05, 2012 01:03:05");
+    EXPECT_EQ(mw::crt::FormatTime("%#c", tm), "Thursday, January 05, 2012 01:03:05");
 }
 
 TEST(FormatTime, TimeThatCannotBeSplitGivesEmptyText) {
@@ -55,11 +55,11 @@ TEST(FormatTime, TimeThatCannotBeSplitGivesEmptyText) {
     __time64_t bad = -1;
     EXPECT_EQ(_localtime64_s(&tm, &bad), EINVAL);
     EXPECT_EQ(tm.tm_mon, -1);
-    EXPECT_EQ(crt::FormatTime("%#c", tm), "");
+    EXPECT_EQ(mw::crt::FormatTime("%#c", tm), "");
 }
 
 TEST(Time64, RangeOfTheWindowsRuntime) {
-    testing_env::TimeZoneGuard tz("UTC");
+    mw::testing_env::TimeZoneGuard tz("UTC");
     std::tm tm{};
     struct Case {
         __time64_t t;

@@ -9,8 +9,8 @@
 
 namespace {
 
-using testing_env::EnvGuard;
-using testing_env::TempDir;
+using mw::testing_env::EnvGuard;
+using mw::testing_env::TempDir;
 
 std::string Folder(int csidl, HRESULT expected) {
     char path[MAX_PATH] = "stale";
@@ -22,8 +22,8 @@ TEST(SHGetFolderPath, CommonAppDataFromProgramData) {
     TempDir dir;
     EnvGuard programData("PROGRAMDATA", dir.path().string());
     std::string path = Folder(CSIDL_COMMON_APPDATA, S_OK);
-    EXPECT_EQ(path, crt::ToWindowsPath(dir.path().string()));
-    EXPECT_EQ(crt::ToLinuxPath(path), dir.path().string());
+    EXPECT_EQ(path, mw::crt::ToWindowsPath(dir.path().string()));
+    EXPECT_EQ(mw::crt::ToLinuxPath(path), dir.path().string());
 }
 
 TEST(SHGetFolderPath, MissingProgramDataFolderIsStillNamed) {
@@ -31,7 +31,7 @@ TEST(SHGetFolderPath, MissingProgramDataFolderIsStillNamed) {
     EnvGuard programData("PROGRAMDATA", dir / "none");
     // The ANSI function's "valid folder, does not exist" is a success code.
     std::string path = Folder(CSIDL_COMMON_APPDATA, S_FALSE);
-    EXPECT_EQ(crt::ToLinuxPath(path), dir / "none");
+    EXPECT_EQ(mw::crt::ToLinuxPath(path), dir / "none");
     EXPECT_FALSE(std::filesystem::exists(dir / "none"));
 
     Folder(CSIDL_COMMON_APPDATA | CSIDL_FLAG_CREATE, S_OK);
@@ -44,9 +44,9 @@ TEST(SHGetFolderPath, WithoutProgramDataASystemOrUserFolder) {
     EnvGuard xdg("XDG_DATA_HOME", std::nullopt);
     EnvGuard homeVar("HOME", home.path().string());
     std::string expected = ::access("/var/lib", W_OK) == 0 ? "/var/lib" : home / ".local/share";
-    EXPECT_EQ(crt::ToLinuxPath(Folder(CSIDL_COMMON_APPDATA, S_OK)), expected);
+    EXPECT_EQ(mw::crt::ToLinuxPath(Folder(CSIDL_COMMON_APPDATA, S_OK)), expected);
     // The per-user folder is made when missing.
-    EXPECT_EQ(crt::ToLinuxPath(Folder(CSIDL_APPDATA, S_OK)), home / ".local/share");
+    EXPECT_EQ(mw::crt::ToLinuxPath(Folder(CSIDL_APPDATA, S_OK)), home / ".local/share");
     EXPECT_TRUE(std::filesystem::is_directory(home / ".local/share"));
 }
 

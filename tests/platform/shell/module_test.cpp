@@ -14,11 +14,11 @@ TEST(GetModuleFileName, RunningProgramInWindowsForm) {
     std::string text(path);
     EXPECT_EQ(n, text.size());
     EXPECT_EQ(text.substr(text.rfind('\\') + 1), "test_platform_shell");
-    EXPECT_TRUE(std::filesystem::equivalent(crt::ToLinuxPath(text), "/proc/self/exe"));
+    EXPECT_TRUE(std::filesystem::equivalent(mw::crt::ToLinuxPath(text), "/proc/self/exe"));
 }
 
 TEST(GetModuleFileName, TruncatesAsWindowsDoes) {
-    shell::ModuleFileNameOverride name("C:\\Programs\\tool.exe"); // 20 characters
+    mw::shell::ModuleFileNameOverride name("C:\\Programs\\tool.exe"); // 20 characters
     struct Case {
         DWORD size;
         DWORD result;
@@ -48,9 +48,9 @@ TEST(GetModuleFileName, OverridesNest) {
     char buf[300];
     std::string longPath = "\\" + std::string(280, 'd') + "\\Marrowick";
     {
-        shell::ModuleFileNameOverride outer("C:\\a\\tool.exe");
+        mw::shell::ModuleFileNameOverride outer("C:\\a\\tool.exe");
         {
-            shell::ModuleFileNameOverride inner(longPath);
+            mw::shell::ModuleFileNameOverride inner(longPath);
             EXPECT_EQ(GetModuleFileName(nullptr, buf, sizeof buf), longPath.size());
         }
         GetModuleFileName(nullptr, buf, sizeof buf);
