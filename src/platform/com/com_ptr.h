@@ -10,6 +10,7 @@
 #include "platform/com/registry.h"
 
 #include <cstddef>
+#include <memory>
 #include <type_traits>
 
 template <class I>
@@ -36,7 +37,8 @@ public:
         query_from(that.GetInterfacePtr());
     }
     template <class Q>
-    requires(!std::is_same_v<Q, I> && std::is_base_of_v<IUnknown, Q>) _com_ptr_t(Q* p) {
+    requires(!std::is_convertible_v<Q*, I*> && std::is_convertible_v<Q*, IUnknown*>)
+        _com_ptr_t(Q* p) {
         query_from(p);
     }
 
@@ -52,7 +54,7 @@ public:
 
     _com_ptr_t& operator=(const _com_ptr_t& that) noexcept { return assign(that.m_p); }
     _com_ptr_t& operator=(_com_ptr_t&& that) noexcept {
-        if (this != &that) {
+        if (this != std::addressof(that)) {
             I* old = m_p;
             m_p = that.m_p;
             that.m_p = nullptr;
@@ -72,7 +74,8 @@ public:
         return *this = std::move(fresh);
     }
     template <class Q>
-    requires(!std::is_same_v<Q, I> && std::is_base_of_v<IUnknown, Q>) _com_ptr_t& operator=(Q* p) {
+    requires(!std::is_convertible_v<Q*, I*> && std::is_convertible_v<Q*, IUnknown*>) _com_ptr_t&
+    operator=(Q* p) {
         _com_ptr_t fresh(p);
         return *this = std::move(fresh);
     }
