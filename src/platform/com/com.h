@@ -1,4 +1,9 @@
 // Everything of the COM stand-in in one include.
+//
+// What the system's code calls keeps COM's global names and signatures (HRESULT, GUID,
+// IUnknown, _com_ptr_t, BSTR, _bstr_t, _com_error, CoCreateInstance, SAFEARRAY,
+// VarDateFromStr, ...). Helpers for the other stand-ins and for tests live in mw::com:
+// class registration, error raising, code page conversions, date parts, regional settings.
 #pragma once
 
 #include "platform/com/bstr.h"

@@ -43,7 +43,15 @@ private:
     GUID m_guid;
 };
 
-thread_local IErrorInfo* t_error_info = nullptr;
+// Released when the thread ends, so an error object nobody asked for does not leak.
+struct ThreadErrorInfo {
+    IErrorInfo* info = nullptr;
+    ~ThreadErrorInfo() {
+        if (info != nullptr)
+            info->Release();
+    }
+};
+thread_local ThreadErrorInfo t_error;
 
 struct KnownMessage {
     HRESULT code;
@@ -88,8 +96,8 @@ _bstr_t text_of(IErrorInfo* info, HRESULT (IErrorInfo::*getter)(BSTR*)) {
 HRESULT SetErrorInfo(ULONG, IErrorInfo* perrinfo) {
     if (perrinfo != nullptr)
         perrinfo->AddRef();
-    IErrorInfo* old = t_error_info;
-    t_error_info = perrinfo;
+    IErrorInfo* old = t_error.info;
+    t_error.info = perrinfo;
     if (old != nullptr)
         old->Release();
     return S_OK;
@@ -98,8 +106,8 @@ HRESULT SetErrorInfo(ULONG, IErrorInfo* perrinfo) {
 HRESULT GetErrorInfo(ULONG, IErrorInfo** pperrinfo) {
     if (pperrinfo == nullptr)
         return E_INVALIDARG;
-    *pperrinfo = t_error_info;
-    t_error_info = nullptr;
+    *pperrinfo = t_error.info;
+    t_error.info = nullptr;
     return *pperrinfo != nullptr ? S_OK : S_FALSE;
 }
 
