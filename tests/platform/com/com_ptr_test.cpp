@@ -217,6 +217,38 @@ TEST_F(RegistryTest, ALaterRegistrationHidesAnEarlierOneUntilItEnds) {
     EXPECT_EQ(tally.refs, 1u);
 }
 
+MW_COM_INTERFACE(IBigWidget, "{8A1F0C1E-2B3D-4E5F-8071-92A3B4C5D6EA}") : public IWidget {
+    virtual LONG Weight() = 0;
+};
+_COM_SMARTPTR_TYPEDEF(IBigWidget, __uuidof(IBigWidget));
+
+// Answers for the base interface too, which ComObject leaves to the class.
+class BigThing final : public mw::com::ComObject<IBigWidget> {
+public:
+    LONG Size() override { return 70; }
+    LONG Weight() override { return 3; }
+
+protected:
+    void* find_interface(REFIID riid) noexcept override {
+        if (riid == __uuidof(IWidget))
+            return static_cast<IWidget*>(this);
+        return ComObject::find_interface(riid);
+    }
+};
+
+TEST(ComObject, AClassCanAnswerForMoreInterfaces) {
+    constexpr CLSID big = mw::com::make_guid("{0D1E2F30-4152-6374-8596-A7B8C9DAEBFE}");
+    const auto registration = mw::com::register_class(big, mw::com::factory_of<BigThing>());
+    IWidgetPtr widget(big);
+    ASSERT_TRUE(widget);
+    EXPECT_EQ(widget->Size(), 70);
+    IBigWidgetPtr heavy(widget);
+    ASSERT_TRUE(heavy);
+    EXPECT_EQ(heavy->Weight(), 3);
+    EXPECT_FALSE(IGadgetPtr(widget));
+    EXPECT_TRUE(IUnknownPtr(widget) == IUnknownPtr(heavy));
+}
+
 TEST(Apartment, NestedInitialisationAndModeChange) {
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
     EXPECT_EQ(CoInitialize(nullptr), S_FALSE);
