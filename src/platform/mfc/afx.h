@@ -1,0 +1,4 @@
+// The MFC classes of the system, in one include (as stdafx.h pulls in afxwin.h and friends).
+#pragma once
+
+#include "platform/mfc/cstring.h"
