@@ -2,3 +2,5 @@
 #pragma once
 
 #include "platform/mfc/cstring.h"
+#include "platform/mfc/oledatetime.h"
+#include "platform/mfc/oledatetimespan.h"
