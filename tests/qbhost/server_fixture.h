@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -15,6 +16,7 @@
 #include <set>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -115,6 +117,15 @@ struct TempFolder {
         std::error_code ec;
         fs::permissions(path, fs::perms::owner_all, ec);
         fs::remove_all(path, ec);
+    }
+};
+
+// Kills and reaps a forked child host however the test ends, so it never outlives the run.
+struct ChildReaper {
+    pid_t pid;
+    ~ChildReaper() {
+        if (pid > 0 && ::kill(pid, SIGKILL) == 0)
+            ::waitpid(pid, nullptr, 0);
     }
 };
 

@@ -51,14 +51,7 @@ TEST(ServerKilled, ARequestPendingWhenTheHostDiesIsALostConnection) {
         }
         ::_exit(1);
     }
-    // However the test ends, the child must not outlive it.
-    struct Reaper {
-        pid_t pid;
-        ~Reaper() {
-            if (pid > 0 && ::kill(pid, SIGKILL) == 0)
-                ::waitpid(pid, nullptr, 0);
-        }
-    } reaper{child};
+    ChildReaper reaper{child};
     ::close(ready[1]);
     ::close(entered[1]);
     ASSERT_TRUE(ReadByte(ready[0])) << "the child host did not start";
