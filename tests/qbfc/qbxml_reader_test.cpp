@@ -60,6 +60,21 @@ TEST(ReaderStatus, EmptySetHasAnEmptyListAndKeepsItsText) {
     EXPECT_EQ(Utf8(set->ToXMLString()), text);
 }
 
+TEST(ReaderStatus, IndentedTextReadsLikeCompactText) {
+    IMsgSetResponsePtr set = ReadMsgSetResponse(
+        "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<?qbxml version=\"8.0\"?>\r\n"
+        "<QBXML>\r\n  <QBXMLMsgsRs>\r\n    <HostQueryRs statusCode=\"0\">\r\n"
+        "      <HostRet>\r\n        <ProductName>Pro</ProductName>\r\n"
+        "        <Country>  US  </Country>\r\n      </HostRet>\r\n    </HostQueryRs>\r\n"
+        "  </QBXMLMsgsRs>\r\n</QBXML>\r\n");
+    ASSERT_EQ(set->GetResponseList()->GetCount(), 1);
+    IHostRetPtr host = set->GetResponseList()->GetAt(0)->GetDetail();
+    ASSERT_TRUE(host);
+    EXPECT_EQ(Utf8(host->GetProductName()->GetValue()), "Pro");
+    EXPECT_EQ(Utf8(host->GetCountry()->GetValue()), "  US  "); // text inside is kept whole
+    EXPECT_FALSE(host->GetMajorVersion());
+}
+
 TEST(ReaderType, IdsByResponseKind) {
     struct Case {
         const char* rs;
