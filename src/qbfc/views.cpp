@@ -193,8 +193,9 @@ DATE GetDate(IQBBase* self) {
 
 void SetDate(IQBBase* self, DATE value) {
     Node& node = Writable(self);
-    if (!std::isfinite(value))
-        Raise(E_INVALIDARG, "the date for " + node.name + " is not a number");
+    // OLE dates run from the year 100 to 9999; anything else has no qbXML form.
+    if (!std::isfinite(value) || value < -657434.0 || value >= 2958466.0)
+        Raise(E_INVALIDARG, "the date for " + node.name + " is out of range");
     Store(node, node.kind == ValueType::DateTime ? FormatDateTime(value) : FormatDate(value));
 }
 

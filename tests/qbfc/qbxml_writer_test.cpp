@@ -248,6 +248,8 @@ TEST(WriterErrors, RaiseForSecondSetsAndValuesQbxmlCannotCarry) {
         {"NotANumber",
          [](IPurchaseOrderModPtr m) { m->GetExchangeRate()->SetValue(std::nanf("")); },
          E_INVALIDARG},
+        {"DateAfter9999", [](IPurchaseOrderModPtr m) { m->GetDueDate()->SetValue(2958466.0); },
+         E_INVALIDARG},
         {"InfiniteDate", [](IPurchaseOrderModPtr m) { m->GetDueDate()->SetValue(HUGE_VAL); },
          E_INVALIDARG},
     };
