@@ -2,6 +2,7 @@
 // and the few qbXML messages the tests send about it.
 #pragma once
 
+#include "qbhost/company_builder.h"
 #include "qbhost/company_file.h"
 #include "qbhost/sqlite.h"
 
@@ -12,18 +13,17 @@
 namespace qbnet_test {
 
 struct SmallCompany {
+    qbhost::testing::CompanyBuilder builder;
     std::filesystem::path file;
     std::string poTxnId;
 
-    explicit SmallCompany(std::filesystem::path path) : file(std::move(path)) {
-        auto company = qbhost::CompanyFile::Create(file);
-        company.AddVendor("Acme Supply", qbhost::Address{});
-        qbhost::PurchaseOrder po;
-        po.vendor.fullName = "Acme Supply";
-        po.txnDate = "2026-03-02";
-        po.refNumber = "1001";
-        po.memo = "start";
-        poTxnId = company.AddPurchaseOrder(po).txnId;
+    // hostState names the state QuickBooks is in ("modal_dialog", ...); empty for none.
+    explicit SmallCompany(const std::string& hostState = {}) {
+        if (!hostState.empty())
+            builder.Host("state", hostState);
+        builder.Po("1001", "2026-03-02", "Acme Supply", {"Widget | 10 | 2.50"}, "memo = start\n");
+        file = builder.Build();
+        poTxnId = qbhost::CompanyFile::Open(file).PurchaseOrdersByRef("1001").at(0);
     }
 
     std::string Memo() const {

@@ -39,9 +39,42 @@ void AppendToMemo(qbfc::Transport& client, const std::string& ticket, const std:
 
 } // namespace
 
+TEST(ServerWithHost, EachRefusalToBeginASessionReachesTheClientWithItsCode) {
+    const struct {
+        const char* hostState;
+        const char* companyFile;
+        int openMode;
+        std::uint32_t hresult;
+    } cases[] = {
+        {"modal_dialog", "", 2, 0x80040414}, {"other_mode", "", 2, 0x80040410},
+        {"file_locked", "", 2, 0x8004041B},  {"single_user_other", "", 0, 0x80040422},
+        {"no_file_open", "", 2, 0x80040417}, {"", "/elsewhere/other.qbw", 2, 0x8004040A},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.hostState) + " " + c.companyFile);
+        TempFolder tmp;
+        SmallCompany company(c.hostState);
+        qbhost::Host host(company.file);
+        RunningServer server(HostBackend(host), tmp.path / "qbhost.sock");
+        SocketTransport client(tmp.path / "qbhost.sock");
+        client.OpenConnection("Marrowick", "Marrowick", 1);
+        try {
+            client.BeginSession(c.companyFile, c.openMode);
+            ADD_FAILURE() << "the session began";
+        } catch (const TransportError& e) {
+            EXPECT_EQ(static_cast<std::uint32_t>(e.hresult()), c.hresult);
+            EXPECT_STRNE(e.what(), "");
+        }
+        // The refusal leaves the connection usable and the file as it was.
+        EXPECT_NO_THROW(client.CloseConnection());
+        EXPECT_EQ(company.IntegrityCheck(), "ok");
+        EXPECT_EQ(company.Memo(), "start");
+    }
+}
+
 TEST(ServerWithHost, ClientsModifyingOneOrderAtOnceLoseNoChange) {
     TempFolder tmp;
-    SmallCompany company(tmp.path / "company.qbw");
+    SmallCompany company;
     {
         qbhost::Host host(company.file);
         RunningServer server(HostBackend(host), tmp.path / "qbhost.sock");
@@ -75,7 +108,7 @@ TEST(ServerWithHost, ClientsModifyingOneOrderAtOnceLoseNoChange) {
 
 TEST(ServerWithHost, AHostKilledInsideAModificationLeavesTheFileWhole) {
     TempFolder tmp;
-    SmallCompany company(tmp.path / "company.qbw");
+    SmallCompany company;
     const fs::path sock = tmp.path / "qbhost.sock";
     int ready[2], entered[2];
     ASSERT_EQ(::pipe(ready), 0);

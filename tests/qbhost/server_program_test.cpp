@@ -131,7 +131,7 @@ TEST(QbhostProgram, ArgumentsAndCompanyFileProblems) {
 TEST(QbhostProgram, ServesUntilTerminatedThenRemovesItsSocket) {
     REQUIRE_PROGRAM();
     TempFolder tmp;
-    SmallCompany company(tmp.path / "company.qbw");
+    SmallCompany company;
     const fs::path sock = tmp.path / "run" / "qbhost.sock";
     Program program({"serve", company.file.string(), "--socket", sock.string()});
     ASSERT_EQ(program.Line(),
@@ -159,7 +159,7 @@ TEST(QbhostProgram, ServesUntilTerminatedThenRemovesItsSocket) {
 TEST(QbhostProgram, KilledWhileARequestWaitsLeavesTheFileUnchanged) {
     REQUIRE_PROGRAM();
     TempFolder tmp;
-    SmallCompany company(tmp.path / "company.qbw");
+    SmallCompany company;
     const fs::path sock = tmp.path / "qbhost.sock";
     // Every request waits ten minutes before the host sees it: far longer than the test.
     Program program({"serve", company.file.string(), "--socket", sock.string()},
