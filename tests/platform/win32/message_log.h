@@ -35,8 +35,11 @@ std::string MessageName(UINT message);
 
 class MessageLog {
 public:
-    // Only these messages are recorded (empty: all).
-    void Watch(std::initializer_list<UINT> messages) { m_watch = messages; }
+    // Starts a new record of only these messages (empty: all).
+    void Watch(std::initializer_list<UINT> messages) {
+        m_watch = messages;
+        m_entries.clear();
+    }
     void Record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Clear() { m_entries.clear(); }
     const std::vector<Logged>& Entries() const { return m_entries; }
