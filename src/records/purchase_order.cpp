@@ -1,0 +1,5 @@
+#include "records/purchase_order.h"
+
+QB_PurchaseOrder::QB_PurchaseOrder() {
+    QB_PurchaseOrderHeader::clear();
+}
