@@ -74,8 +74,9 @@ inline constexpr int SM_CYSMICON     = 50;
 inline constexpr int SM_CYSMCAPTION  = 51;
 // clang-format on
 
-// Pixels, from geometry.h: borders of children are inside their client area (0 here), the
-// frame of a top-level window is one cell wide, the caption one cell tall.
+// Pixels, from geometry.h: the frame of a top-level window is one cell wide at the sides and
+// one cell tall at the bottom, the caption one cell tall, scroll bars one cell. Borders and
+// edges answer 1 pixel; controls draw them inside their client area.
 int GetSystemMetrics(int index);
 
 // Returns the id of the button chosen; 0 with ERROR_INVALID_WINDOW_HANDLE for an owner that

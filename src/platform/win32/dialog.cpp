@@ -188,10 +188,6 @@ bool DialogEnded(HWND dialog, INT_PTR* result) {
 }
 } // namespace win32
 
-namespace win32::detail {
-void ForgetDialog(HWND) {}
-} // namespace win32::detail
-
 LRESULT DefDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
     Window* w = FindOrFail(dialog);
     if (w == nullptr) {

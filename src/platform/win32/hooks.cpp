@@ -42,12 +42,22 @@ const Hook* NextHook(int type, HHOOK after) {
     return nullptr;
 }
 
+// The hooks running now, innermost last: CallNextHookEx goes on from the innermost one, as
+// on Windows, where its handle argument is ignored.
+std::vector<std::pair<HHOOK, int>>& Running() {
+    static std::vector<std::pair<HHOOK, int>> running;
+    return running;
+}
+
 LRESULT CallHook(const Hook* hook, int code, WPARAM wParam, LPARAM lParam) {
     if (hook == nullptr) {
         return 0;
     }
     HOOKPROC proc = hook->proc; // the vector may change while the hook runs
-    return proc(code, wParam, lParam);
+    Running().emplace_back(hook->handle, hook->type);
+    LRESULT result = proc(code, wParam, lParam);
+    Running().pop_back();
+    return result;
 }
 
 } // namespace
@@ -72,6 +82,10 @@ void RunCallWndProcRetHooks(LRESULT result, HWND hwnd, UINT msg, WPARAM wParam, 
     CallHook(first, HC_ACTION, TRUE, reinterpret_cast<LPARAM>(&record));
 }
 
+LRESULT RunCbtHooks(int code, WPARAM wParam, LPARAM lParam) {
+    return CallHook(NextHook(WH_CBT, nullptr), code, wParam, lParam);
+}
+
 void RemoveAllHooks() {
     H().installed.clear();
 }
@@ -79,7 +93,7 @@ void RemoveAllHooks() {
 } // namespace win32::detail
 
 HHOOK SetWindowsHookEx(int idHook, HOOKPROC proc, HINSTANCE, DWORD threadId) {
-    if (idHook != WH_CALLWNDPROC && idHook != WH_CALLWNDPROCRET) {
+    if (idHook != WH_CALLWNDPROC && idHook != WH_CALLWNDPROCRET && idHook != WH_CBT) {
         SetLastError(ERROR_INVALID_HOOK_FILTER);
         return nullptr;
     }
@@ -108,6 +122,10 @@ BOOL UnhookWindowsHookEx(HHOOK hook) {
 }
 
 LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam) {
+    if (!Running().empty()) {
+        auto [current, type] = Running().back();
+        return CallHook(NextHook(type, current), code, wParam, lParam);
+    }
     auto it = H().types.find(hook);
     if (it == H().types.end()) {
         return 0;

@@ -1,6 +1,7 @@
 // Creation, destruction and the family of a window.
 #include "platform/win32/common_controls.h"
 #include "platform/win32/desktop.h"
+#include "platform/win32/hook.h"
 #include "platform/win32/window_manager.h"
 
 #include <algorithm>
@@ -67,7 +68,6 @@ void SendDestroyMessages(HWND hwnd) {
     }
     KillWindowTimers(hwnd);
     DestroyWindowMenus(*w);
-    ForgetDialog(hwnd);
     Unlink(*w);
     w->cls->windows--;
     s.windows.erase(hwnd);
@@ -180,6 +180,19 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     cs.dwExStyle = exStyle;
     LPARAM csParam = reinterpret_cast<LPARAM>(&cs);
 
+    CBT_CREATEWND cbt{&cs, HWND_TOP};
+    if (RunCbtHooks(HCBT_CREATEWND, reinterpret_cast<WPARAM>(hwnd),
+                    reinterpret_cast<LPARAM>(&cbt)) != 0) {
+        if (Window* refused = Find(hwnd)) {
+            Unlink(*refused);
+            refused->cls->windows--;
+            S().windows.erase(hwnd); // refused before it heard anything
+        }
+        return nullptr;
+    }
+    if (Find(hwnd) == nullptr) {
+        return nullptr;
+    }
     if (Deliver(hwnd, WM_NCCREATE, 0, csParam) == 0) {
         if (Find(hwnd) != nullptr) {
             Find(hwnd)->destroying = true;
@@ -240,6 +253,10 @@ BOOL DestroyWindow(HWND hwnd) {
         return TRUE; // already on its way out
     }
     w->destroying = true;
+    RunCbtHooks(HCBT_DESTROYWND, reinterpret_cast<WPARAM>(hwnd), 0);
+    if ((w = Find(hwnd)) == nullptr) {
+        return TRUE;
+    }
     bool child = w->IsChild();
     HWND parent = w->parent;
     UINT_PTR id = w->id;

@@ -6,9 +6,10 @@
 // ERROR_INVALID_WINDOW_HANDLE) and never touches freed memory. Everything here is used from
 // the one user-interface thread.
 //
-// Children are kept in creation order: GW_CHILD is the first created, GW_HWNDNEXT the next,
-// which is also a dialog's tab order; drawing paints siblings in the same order, so a later
-// sibling covers an earlier one.
+// Children are kept in z-order from the top, which is creation order: GW_CHILD is the first
+// created and GW_HWNDNEXT the next, which is also a dialog's tab order. Where siblings
+// overlap, the one nearer the top (created earlier, or moved up with SetWindowPos or
+// SetParent) is drawn over the others.
 #pragma once
 
 #include "platform/crt/wintypes.h"

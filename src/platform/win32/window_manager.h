@@ -129,6 +129,8 @@ LRESULT Deliver(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void RunCallWndProcHooks(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void RunCallWndProcRetHooks(LRESULT result, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void RemoveAllHooks();
+// The WH_CBT chain's answer; 0 without hooks.
+LRESULT RunCbtHooks(int code, WPARAM wParam, LPARAM lParam);
 
 HWND TopLevelOf(HWND hwnd);
 bool IsDescendant(HWND ancestor, HWND hwnd); // hwnd == ancestor counts
@@ -144,7 +146,6 @@ void MoveFocusOutOf(HWND hwnd);
 void BringToTop(HWND hwnd);
 void DestroyWindowMenus(Window& w);
 void KillWindowTimers(HWND hwnd);
-void ForgetDialog(HWND hwnd);
 void ResetQueue();
 void ResetDesktop();
 

@@ -1,6 +1,8 @@
 // WH_CALLWNDPROCRET hooks: what they see, in which order, and unhooking.
 #include "message_log.h"
 
+#include <string>
+
 namespace win32test {
 namespace {
 
@@ -148,6 +150,32 @@ TEST_F(HookTest, AHookThatUnhooksItselfStillReachesTheNextOne) {
     g_calls.clear();
     SendMessage(edit, WM_USER, 0, 0);
     EXPECT_TRUE(g_calls.empty());
+}
+
+LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        auto* cbt = reinterpret_cast<CBT_CREATEWND*>(lParam);
+        Log().Record(reinterpret_cast<HWND>(wParam), WM_APP + 50, 0, 0);
+        if (std::string(cbt->lpcs->lpszName) == "refused") {
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(HookTest, CbtHookHearsOfANewWindowBeforeItsFirstMessageAndMayRefuseIt) {
+    HHOOK cbt = SetWindowsHookEx(WH_CBT, CbtProc, nullptr, 0);
+    ASSERT_NE(cbt, nullptr);
+    Log().Watch({WM_APP + 50, WM_NCCREATE});
+    HWND child = MakeChild(top, 9);
+    EXPECT_TRUE(SequenceIs(Log().Entries(), {{child, WM_APP + 50}, {child, WM_NCCREATE}}));
+    Log().Watch({WM_NCCREATE});
+    EXPECT_EQ(CreateWindowEx(0, kRecorderClass, "refused", WS_CHILD, 0, 0, 1, 1, top, nullptr,
+                             nullptr, nullptr),
+              nullptr);
+    EXPECT_TRUE(Log().Entries().empty());
+    EXPECT_EQ(GetDlgItem(top, 0), nullptr);
+    EXPECT_TRUE(UnhookWindowsHookEx(cbt));
 }
 
 TEST_F(HookTest, OnlyThisThreadsWindowProcedureHooksAreSupported) {
