@@ -1,4 +1,5 @@
 // The C runtime extras of the Microsoft runtime that the system calls, in one include.
+// Runtime names are global; our own helpers (path mapping, time formatting) are in mw::crt.
 #pragma once
 
 #include "platform/crt/direct.h"

@@ -1,4 +1,5 @@
 // The MFC classes of the system, in one include (as stdafx.h pulls in afxwin.h and friends).
+// Class, function and constant names are MFC's and global; our own helpers are in mw::mfc.
 #pragma once
 
 #include "platform/mfc/afxmt.h"

@@ -6,6 +6,8 @@
 //
 // Out-of-range positions read as '\0' and writes to them are ignored; Left, Mid and Right
 // clamp their counts, as MFC does.
+//
+// CString and the other MFC names are global, as in MFC; our own helpers live in mw::mfc.
 #pragma once
 
 #include "platform/com/oletypes.h"
@@ -13,11 +15,13 @@
 #include "platform/mfc/format.h"
 
 #include <array>
+#include <concepts>
 #include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class CString {
 public:
@@ -43,8 +47,12 @@ public:
     LPCTSTR GetString() const { return m_text.c_str(); }
 
     char GetAt(int nIndex) const;
-    char operator[](int nIndex) const { return GetAt(nIndex); }
-    char operator[](std::size_t nIndex) const { return GetAt(static_cast<int>(nIndex)); }
+    // Any integer type as index, so that int, size_t and INT_PTR all pick this and not the
+    // pointer's built-in subscript.
+    template <std::integral I>
+    char operator[](I nIndex) const {
+        return std::in_range<int>(nIndex) ? GetAt(static_cast<int>(nIndex)) : '\0';
+    }
     void SetAt(int nIndex, char ch);
 
     // The buffer holds at least nMinBufLength characters plus a terminating zero until

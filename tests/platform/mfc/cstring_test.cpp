@@ -85,6 +85,8 @@ TEST(CString, PiecesClampTheirCounts) {
     EXPECT_EQ(s.GetAt(4), 'o');
     EXPECT_EQ(s.GetAt(5), '\0');
     EXPECT_EQ(s[-1], '\0');
+    EXPECT_EQ(s[std::size_t{1}], 'e');
+    EXPECT_EQ(s[INT_PTR{1} << 40], '\0'); // not cut down to an index that exists
 }
 
 TEST(CString, FindAndReplace) {
