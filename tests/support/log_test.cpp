@@ -217,8 +217,7 @@ TEST_F(LogTest, LaterEntriesGoToTheEndOfTheSameFile) {
 }
 
 // Each entry is on disk as soon as LogToFile returns, before the stream is closed.
-// FIXME: enable once fflush on a text-mode stream of fopen_s reaches the file below it.
-TEST_F(LogTest, DISABLED_EachEntryReachesTheDiskAtOnce) {
+TEST_F(LogTest, EachEntryReachesTheDiskAtOnce) {
     CTools::LogToFile(CString("first"));
     const fs::path file = OnlyLogFile();
     ASSERT_FALSE(file.empty());

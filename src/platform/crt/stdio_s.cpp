@@ -79,6 +79,11 @@ ssize_t TextWrite(void* cookie, const char* buf, size_t size) {
     if (std::fwrite(buf + start, 1, size - start, file) != size - start) {
         return -1;
     }
+    // A cookie stream has no flush hook, so fflush above would stop here: pass every write
+    // down at once.
+    if (std::fflush(file) != 0) {
+        return -1;
+    }
     return static_cast<ssize_t>(size);
 }
 
