@@ -8,6 +8,7 @@
 #include "platform/mfc/collections.h"
 #include "platform/mfc/cstring.h"
 #include "platform/mfc/ctime.h"
+#include "platform/mfc/ctrl_wrappers.h"
 #include "platform/mfc/dialog.h"
 #include "platform/mfc/gdi_wrappers.h"
 #include "platform/mfc/msgmap.h"
