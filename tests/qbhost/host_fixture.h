@@ -44,13 +44,18 @@ public:
     Host& host() { return *m_host; }
     const std::string& ticket() const { return m_ticket; }
 
+    // The session keeps the last answer's document, so nodes taken straight from the
+    // returned temporary stay valid until the next Send.
     Answer Send(const std::string& body, const std::string& onError = "stopOnError") {
-        return Parse(m_host->ProcessRequest(m_ticket, Envelope(body, onError)));
+        Answer answer = Parse(m_host->ProcessRequest(m_ticket, Envelope(body, onError)));
+        m_last = answer.doc;
+        return answer;
     }
 
 private:
     std::unique_ptr<Host> m_host;
     std::string m_ticket;
+    std::shared_ptr<pugi::xml_document> m_last;
 };
 
 inline std::string Text(const pugi::xml_node& node, const char* path) {
