@@ -177,10 +177,7 @@ protected:
     CReflectingCtrl ctrl;
 };
 
-// FIXME: the _EX cases come out inverted (TRUE reaches the parent, FALSE stops it) although
-// the thunk and ReflectChildNotify read right; find out why before the list control relies
-// on it.
-TEST_F(ReflectionTest, DISABLED_TheControlSeesItsNotificationFirstAndDecidesWhetherTheParentDoes) {
+TEST_F(ReflectionTest, TheControlSeesItsNotificationFirstAndDecidesWhetherTheParentDoes) {
     struct Case {
         const char* what;
         UINT code;
